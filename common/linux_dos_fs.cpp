@@ -300,7 +300,8 @@ Status LinuxDosFs::change_directory(const QString& path) {
 Result<QList<DirEntry>> LinuxDosFs::folder_entries(const QString& folder) const {
     const Result<QStringList> names = HostFolder::names(folder);
     if (!names)
-        return names.error();
+        return names.error() == ErrorCode::file_not_found ? ErrorCode::path_not_found
+                                                          : names.error();
     QList<DirEntry> entries;
     for (const QString& name : *names)
         if (const Result<DirEntry> item = HostFolder::entry(HostPath::joined(folder, {name})))
