@@ -57,7 +57,8 @@ Status HostAttributes::set(const QString& host_path, std::uint32_t attributes) {
     struct stat info {};
     if (lstat(path.constData(), &info) != 0)
         return error_from_errno(errno);
-    if (S_ISLNK(info.st_mode))
+    // Links and special files take no user attributes on Linux.
+    if (!S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode))
         return Status::success();
     const bool folder = S_ISDIR(info.st_mode);
     if (S_ISREG(info.st_mode)) {

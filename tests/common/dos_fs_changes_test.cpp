@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -130,6 +131,20 @@ TEST_F(DosChangesTest, CopyKeepsTimeAndPermissionBits) {
     EXPECT_EQ(fs().file_length("C:\\d\\src").value_or(-1), 300000);
 }
 
+TEST_F(DosChangesTest, CopyAcrossFileSystemsFallsBackToReadAndWrite) {
+    QTemporaryDir other(QStringLiteral("/dev/shm/zr-copy-XXXXXX"));
+    if (!other.isValid() || host_stat(other.path()).st_dev == host_stat(m_drives.base()).st_dev)
+        GTEST_SKIP() << "no second file system at /dev/shm";
+    m_drives.settings().put("drives", "s", other.path());
+    const QDateTime when(QDate(1999, 12, 31), QTime(23, 59, 58));
+    m_drives.make_file({.path = "C:\\d\\big", .size = 200000, .modified = when});
+    ASSERT_TRUE(m_drives.rebuild_fs().copy_file("C:\\d\\big", "S:\\big"));
+    QFile copy(other.path() + "/big");
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), m_drives.content("C:\\d\\big"));
+    EXPECT_EQ(fs().modified("S:\\big").value_or({}), when);
+}
+
 TEST_F(DosChangesTest, LayerRefusesToChangeAReadOnlyFile) {
     m_drives.make_file({.path = "C:\\d\\ro", .content = "keep", .attributes = attr::read_only});
     m_drives.make_file("C:\\d\\other", "other");
@@ -176,6 +191,12 @@ TEST_F(DosChangesTest, DotNamesAreHidden) {
     m_drives.make_file("C:\\d\\.profile");
     EXPECT_EQ(fs().attributes("C:\\d\\.profile").value_or(0), attr::hidden);
     EXPECT_EQ(fs().attributes("C:\\d\\missing").error(), ErrorCode::file_not_found);
+}
+
+TEST_F(DosChangesTest, SpecialFilesTakeNoAttributesWithoutFailing) {
+    m_drives.make_fifo("C:\\d\\pipe");
+    EXPECT_TRUE(fs().set_attributes("C:\\d\\pipe", attr::system | attr::read_only));
+    EXPECT_EQ(fs().attributes("C:\\d\\pipe").value_or(99), attr::normal);
 }
 
 TEST_F(DosChangesTest, AttributesAreNeverSetThroughALink) {

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zr {
 namespace {
 
@@ -143,6 +145,19 @@ TEST(LinuxVolumeSourceTest, DecodesDiskFolderNames) {
     EXPECT_EQ(LinuxVolumeSource::decode_hex_escapes("MEIN\\x20STICK"),
               QStringLiteral("MEIN STICK"));
     EXPECT_EQ(LinuxVolumeSource::decode_hex_escapes("A\\x2"), QStringLiteral("A\\x2"));
+}
+
+TEST(LinuxVolumeSourceTest, ReadsTheHostsOwnMountsAndFigures) {
+    const LinuxVolumeSource source;
+    const QList<MountInfo> mounts = source.mounts();
+    EXPECT_TRUE(std::any_of(mounts.begin(), mounts.end(),
+                            [](const MountInfo& m) { return m.mount_point == u"/"; }));
+    const Result<VolumeFigures> figures = source.figures(QStringLiteral("/"));
+    ASSERT_TRUE(figures);
+    EXPECT_GT(figures->fragment_size, 0u);
+    EXPECT_GE(figures->total_blocks, figures->available_blocks);
+    EXPECT_EQ(source.figures(QStringLiteral("/no/such/folder")).error(), ErrorCode::file_not_found);
+    EXPECT_EQ(source.uuid(QStringLiteral("/dev/no-such-device")), QString());
 }
 
 } // namespace
