@@ -80,17 +80,17 @@ TempDrives::~TempDrives() {
     remove_tree(m_base.path());
 }
 
-QString TempDrives::add_drive(QChar letter, const DriveSpec& spec) {
+QString TempDrives::add_drive(QChar letter, const DriveSetup& setup) {
     const QString key = QString(letter.toLower());
     const QString folder = m_base.path() + u'/' + letter.toUpper();
     if (!QDir().mkpath(folder))
         ADD_FAILURE() << "cannot make " << folder.toStdString();
     m_settings.put(drives_section, key, folder);
-    m_settings.put(drives_section, key + QStringLiteral(".type"), QString::number(int(spec.type)));
-    if (!spec.label.isEmpty())
-        m_settings.put(drives_section, key + QStringLiteral(".label"), spec.label);
-    if (!spec.device.isEmpty())
-        m_settings.put(drives_section, key + QStringLiteral(".device"), spec.device);
+    m_settings.put(drives_section, key + QStringLiteral(".type"), QString::number(int(setup.type)));
+    if (!setup.label.isEmpty())
+        m_settings.put(drives_section, key + QStringLiteral(".label"), setup.label);
+    if (!setup.device.isEmpty())
+        m_settings.put(drives_section, key + QStringLiteral(".device"), setup.device);
     return folder;
 }
 
@@ -122,22 +122,23 @@ void TempDrives::make_folder(const QString& dos_path, std::uint32_t attributes) 
     set_host_attributes(host(dos_path), attributes);
 }
 
-void TempDrives::make_file(const FileSpec& spec) {
-    const QString path = host(spec.path);
+void TempDrives::make_file(const NewFile& file_to_make) {
+    const QString path = host(file_to_make.path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(spec.size >= 0 ? pattern_bytes(spec.size) : spec.content) < 0) {
-        ADD_FAILURE() << "cannot write " << spec.path.toStdString();
+        file.write(file_to_make.size >= 0 ? pattern_bytes(file_to_make.size)
+                                          : file_to_make.content) < 0) {
+        ADD_FAILURE() << "cannot write " << file_to_make.path.toStdString();
         return;
     }
     file.close();
-    if (spec.modified.isValid())
-        set_host_time(path, spec.modified);
-    set_host_attributes(path, spec.attributes);
+    if (file_to_make.modified.isValid())
+        set_host_time(path, file_to_make.modified);
+    set_host_attributes(path, file_to_make.attributes);
 }
 
 void TempDrives::make_file(const QString& dos_path, const QByteArray& content) {
-    make_file(FileSpec{.path = dos_path, .content = content});
+    make_file(NewFile{.path = dos_path, .content = content});
 }
 
 void TempDrives::make_link(const QString& dos_path, const QString& target) {

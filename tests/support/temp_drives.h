@@ -18,7 +18,7 @@ class LinuxDosFs;
 
 namespace zr::test {
 
-struct DriveSpec {
+struct DriveSetup {
     DriveType type = DriveType::fixed;
     QString label{};
     QString device{};
@@ -26,7 +26,7 @@ struct DriveSpec {
 
 // A file to create. Without size the content is written as given; with size, that many
 // bytes of a fixed pattern. attributes are zr::attr bits, set on the host directly.
-struct FileSpec {
+struct NewFile {
     QString path{}; // a DOS path with a drive, "C:\a\b.txt"
     QByteArray content{};
     std::int64_t size = -1;
@@ -47,7 +47,7 @@ public:
     TempDrives& operator=(const TempDrives&) = delete;
 
     // Maps a letter to a fresh folder; returns the folder. Call before fs() or rebuild after.
-    QString add_drive(QChar letter, const DriveSpec& spec = {});
+    QString add_drive(QChar letter, const DriveSetup& setup = {});
     // The layer, made on first use.
     LinuxDosFs& fs();
     // Makes the layer again, as a newly started program would.
@@ -62,7 +62,7 @@ public:
     QString host(const QString& dos_path) const;
 
     void make_folder(const QString& dos_path, std::uint32_t attributes = 0);
-    void make_file(const FileSpec& spec);
+    void make_file(const NewFile& file_to_make);
     void make_file(const QString& dos_path, const QByteArray& content = {});
     // A symbolic link at dos_path pointing at target (a host path, or relative text).
     void make_link(const QString& dos_path, const QString& target);
