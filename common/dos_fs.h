@@ -32,6 +32,8 @@ public:
     virtual bool drive_ready(QChar letter) const = 0;
     // Label, serial, free space and geometry; bad_drive or disk_not_ready on failure.
     virtual Result<VolumeInfo> volume(QChar letter) const = 0;
+    // Reads the drive map again (settings and mounts); a letter once given keeps its folder.
+    virtual void refresh_drives() = 0;
 
     // --- paths --------------------------------------------------------------------------
     // The absolute DOS form ("C:\a\b", a root as "C:\"); "." and ".." never climb above the
@@ -63,15 +65,13 @@ public:
     // (case-insensitive, "*.*" matches every name), in host order. mask as the system's Dir:
     // normal files always; hidden, system and directory entries when their bit is in the
     // mask; volume (8) alone yields the volume label. Never "." or "..".
-    virtual Result<QList<DirEntry>> enumerate(const QString& pattern,
-                                              std::uint32_t mask) const = 0;
+    virtual Result<QList<DirEntry>> enumerate(const QString& pattern, std::uint32_t mask) const = 0;
     // The sub-folders of a folder (hidden ones included), in case-insensitive order.
     virtual Result<QStringList> sorted_folders(const QString& folder) const = 0;
     // The files of a folder that match the pattern, in case-insensitive order, hidden and
     // system files left out as a file list box leaves them.
-    virtual Result<QStringList> sorted_files(const QString& folder,
-                                             const QString& pattern = QStringLiteral("*.*"))
-        const = 0;
+    virtual Result<QStringList>
+    sorted_files(const QString& folder, const QString& pattern = QStringLiteral("*.*")) const = 0;
 
     // --- entries ------------------------------------------------------------------------
     virtual Result<DirEntry> entry(const QString& path) const = 0;
