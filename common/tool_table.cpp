@@ -53,11 +53,16 @@ QString put_in(const QString& word, const ToolValues& values) {
     QString result;
     qsizetype position = 0;
     while (position < word.size()) {
-        const qsizetype open = word.indexOf(u'{', position);
-        const qsizetype close = open < 0 ? -1 : word.indexOf(u'}', open);
+        const qsizetype close = word.indexOf(u'}', position);
         if (close < 0) {
             result += QStringView(word).mid(position);
             break;
+        }
+        const qsizetype open = word.lastIndexOf(u'{', close);
+        if (open < position) {
+            result += QStringView(word).mid(position, close + 1 - position);
+            position = close + 1;
+            continue;
         }
         result += QStringView(word).mid(position, open - position);
         const std::optional<QString> value =
