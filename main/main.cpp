@@ -1,5 +1,6 @@
 #include "main/startup/main_program.h"
 
+#include "common/dos_fs_launch_environment.h"
 #include "common/german_translations.h"
 #include "common/ini_settings_store.h"
 #include "common/linux_dos_fs.h"
@@ -17,7 +18,8 @@ int main(int argc, char** argv) {
     zr::IniSettingsStore settings;
     zr::LinuxVolumeSource volumes;
     zr::LinuxDosFs fs(settings, volumes);
-    zr::LinuxLauncher launcher(fs, settings);
+    zr::DosFsLaunchEnvironment launch_environment(fs);
+    zr::LinuxLauncher launcher(launch_environment, settings);
     zr::QtDesktop desktop(fs);
     zr::Services services{settings, fs, launcher, desktop};
 
