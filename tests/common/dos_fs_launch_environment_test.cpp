@@ -1,5 +1,9 @@
 #include "common/dos_fs_launch_environment.h"
-#include "tests/support/mock_dos_fs.h"
+#include "tests/support/temp_drives.h"
+
+#include "common/command_line_planner.h"
+#include "common/linux_dos_fs.h"
+#include "common/tool_table.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,24 +14,29 @@ namespace zr {
 
 namespace {
 
-using testing::Return;
+TEST(DosFsLaunchEnvironment, PlansLinesOverTheRealDriveLayer) {
+    test::TempDrives drives("CD");
+    drives.make_folder("C:\\Arbeit");
+    drives.make_file("C:\\Arbeit\\-rf", "kein Schalter");
+    drives.make_file("D:\\AUTORUN.INF", "[autorun]");
+    ASSERT_TRUE(drives.fs().change_directory("C:\\Arbeit"));
+    const DosFsLaunchEnvironment environment(drives.fs(), QStringLiteral("/opt/zr"));
+    const ToolTable tools(drives.settings());
+    const CommandLinePlanner planner(environment, tools);
 
-TEST(DosFsLaunchEnvironment, MapsPathsForReadingAndTheCurrentFolderThroughTheDriveLayer) {
-    test::MockDosFs dos_fs;
-    EXPECT_CALL(dos_fs, host_path_for_reading(QStringLiteral("C:\\AUTORUN.INF")))
-        .WillOnce(Return(Result<QString>(QStringLiteral("/host/c/autorun.inf"))));
-    EXPECT_CALL(dos_fs, host_path_for_reading(QStringLiteral("Q:\\x")))
-        .WillOnce(Return(Result<QString>(ErrorCode::bad_drive)));
-    EXPECT_CALL(dos_fs, current_directory()).WillOnce(Return(QStringLiteral("C:\\work")));
-    EXPECT_CALL(dos_fs, host_path(QStringLiteral("C:\\work")))
-        .WillOnce(Return(Result<QString>(QStringLiteral("/host/c/work"))));
-    const DosFsLaunchEnvironment environment(dos_fs, QStringLiteral("/opt/zr"));
+    EXPECT_EQ(environment.to_host("D:\\autorun.inf"), drives.host("D:\\AUTORUN.INF"));
+    EXPECT_FALSE(environment.to_host("Q:\\x").has_value());
+    EXPECT_EQ(environment.current_folder(), drives.host("C:\\Arbeit"));
+    EXPECT_EQ(environment.executable_folder(), "/opt/zr");
 
-    EXPECT_EQ(environment.to_host(QStringLiteral("C:\\AUTORUN.INF")),
-              QStringLiteral("/host/c/autorun.inf"));
-    EXPECT_FALSE(environment.to_host(QStringLiteral("Q:\\x")).has_value());
-    EXPECT_EQ(environment.current_folder(), QStringLiteral("/host/c/work"));
-    EXPECT_EQ(environment.executable_folder(), QStringLiteral("/opt/zr"));
+    const Result<LaunchPlan> opened = planner.plan("explorer \"D:\\AUTORUN.INF\"");
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->arguments, QStringList{drives.host("D:\\AUTORUN.INF")});
+
+    const Result<LaunchPlan> listed = planner.plan("env -rf");
+    ASSERT_TRUE(listed);
+    EXPECT_EQ(listed->arguments, QStringList{drives.host("C:\\Arbeit\\-rf")});
+    EXPECT_EQ(listed->working_directory, drives.host("C:\\Arbeit"));
 }
 
 TEST(DosFsLaunchEnvironment, TellsProgramsFromOtherFiles) {
@@ -40,8 +49,8 @@ TEST(DosFsLaunchEnvironment, TellsProgramsFromOtherFiles) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
-    test::MockDosFs dos_fs;
-    const DosFsLaunchEnvironment environment(dos_fs);
+    test::TempDrives drives("C");
+    const DosFsLaunchEnvironment environment(drives.fs());
 
     EXPECT_TRUE(environment.is_executable(program));
     EXPECT_FALSE(environment.is_executable(text));
