@@ -17,7 +17,9 @@ QString print_form(NumberValue value);
 // junk, which also sets *valid to false.
 NumberValue parse_number(const QString& text, bool* valid = nullptr);
 // An empty value counts as 0 wherever it is compared with a number.
-inline double number_or_zero(NumberValue value) { return value.value_or(0.0); }
+inline double number_or_zero(NumberValue value) {
+    return value.value_or(0.0);
+}
 
 // The lines in the system's code page, each ended by CR LF.
 QByteArray data_file_bytes(const QStringList& lines);

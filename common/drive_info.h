@@ -19,7 +19,7 @@ enum class DriveType : int {
 };
 
 struct DriveInfo {
-    QChar letter;     // upper case
+    QChar letter;      // upper case
     QString host_root; // absolute host folder, "/" or without a trailing "/"
     DriveType type = DriveType::fixed;
     QString label;  // configured label; empty when the volume's own label applies

@@ -22,6 +22,8 @@ enum class ErrorCode : int {
 // The system's error number for a host errno value; path_access for anything unlisted.
 ErrorCode error_from_errno(int errno_value);
 
-constexpr int code_number(ErrorCode code) { return static_cast<int>(code); }
+constexpr int code_number(ErrorCode code) {
+    return static_cast<int>(code);
+}
 
 } // namespace zr

@@ -62,8 +62,7 @@ std::optional<QString> find_value(const QStringList& lines, const QString& secti
 
 QStringList section_keys(const QStringList& lines, const QString& section) {
     QStringList keys;
-    for_each_key(lines, section,
-                 [&](qsizetype, const QString& k, const QString&) { keys << k; });
+    for_each_key(lines, section, [&](qsizetype, const QString& k, const QString&) { keys << k; });
     return keys;
 }
 

@@ -31,8 +31,7 @@ class Launcher {
 public:
     virtual ~Launcher() = default;
     // Never null; a start that fails returns a handle whose started() is false.
-    virtual std::shared_ptr<LaunchHandle> start(const QString& command_line,
-                                                WindowStyle style) = 0;
+    virtual std::shared_ptr<LaunchHandle> start(const QString& command_line, WindowStyle style) = 0;
 };
 
 } // namespace zr

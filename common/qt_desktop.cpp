@@ -103,8 +103,7 @@ std::optional<QString> QtDesktop::save_file(const FileDialogRequest& request) {
     return run_file_dialog(request, true);
 }
 
-std::optional<QString> QtDesktop::run_file_dialog(const FileDialogRequest& request,
-                                                  bool saving) {
+std::optional<QString> QtDesktop::run_file_dialog(const FileDialogRequest& request, bool saving) {
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -160,15 +159,21 @@ void QtDesktop::set_busy(bool busy) {
     }
 }
 
-void QtDesktop::pump_events() { QCoreApplication::processEvents(); }
+void QtDesktop::pump_events() {
+    QCoreApplication::processEvents();
+}
 
-QString QtDesktop::clipboard_text() const { return QGuiApplication::clipboard()->text(); }
+QString QtDesktop::clipboard_text() const {
+    return QGuiApplication::clipboard()->text();
+}
 
 void QtDesktop::set_clipboard_text(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
 }
 
-void QtDesktop::clear_clipboard() { QGuiApplication::clipboard()->clear(); }
+void QtDesktop::clear_clipboard() {
+    QGuiApplication::clipboard()->clear();
+}
 
 QSize QtDesktop::screen_size() const {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -180,6 +185,8 @@ QRect QtDesktop::work_area() const {
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
-QDateTime QtDesktop::now() const { return QDateTime::currentDateTime(); }
+QDateTime QtDesktop::now() const {
+    return QDateTime::currentDateTime();
+}
 
 } // namespace zr

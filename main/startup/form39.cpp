@@ -15,7 +15,8 @@
 namespace zr {
 
 Form39::Form39(ProgramState& state, Services& services, QWidget* parent)
-    : QWidget(parent), Label2(new QLabel(QStringLiteral("Bitte wählen Sie ein Benutzerprofil aus."), this)),
+    : QWidget(parent),
+      Label2(new QLabel(QStringLiteral("Bitte wählen Sie ein Benutzerprofil aus."), this)),
       ListView1(new QListWidget(this)), Command1(new QPushButton(QStringLiteral("Ok"), this)),
       Command2(new QPushButton(QStringLiteral("Beenden"), this)), Image1(new QLabel(this)),
       m_selection(state, services.settings, services.fs, services.desktop) {
@@ -74,9 +75,13 @@ void Form39::confirm() {
     emit confirmed();
 }
 
-void Form39::command1_click() { confirm(); }
+void Form39::command1_click() {
+    confirm();
+}
 
-void Form39::command2_click() { emit quit_requested(); }
+void Form39::command2_click() {
+    emit quit_requested();
+}
 
 void Form39::closeEvent(QCloseEvent* event) {
     // Closing the only window before a choice ends the program, as "Beenden" does.

@@ -30,9 +30,13 @@ QByteArray general_settings_bytes(const GeneralSettings& g) {
     return data_file_bytes(lines);
 }
 
-QString encode_password(const QString& password) { return shift_windows1252(password, 1); }
+QString encode_password(const QString& password) {
+    return shift_windows1252(password, 1);
+}
 
-QString decode_password(const QString& stored) { return shift_windows1252(stored, -1); }
+QString decode_password(const QString& stored) {
+    return shift_windows1252(stored, -1);
+}
 
 NumberValue next_run_counter(NumberValue counter) {
     double value = number_or_zero(counter);

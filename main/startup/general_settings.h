@@ -14,7 +14,7 @@ struct ProgramState;
 // The values of "general.inf", shared by all profiles.
 struct GeneralSettings {
     NumberValue run_counter;
-    QString lock_password; // decoded
+    QString lock_password;        // decoded
     std::array<QString, 4> lines; // lines 3 to 6, kept unchanged
 };
 

@@ -29,7 +29,9 @@ QString ProfileFiles::profile_file(const QString& profile_number) const {
     return m_dir + QStringLiteral("settings.") + profile_number;
 }
 
-QString ProfileFiles::general_file() const { return m_dir + QStringLiteral("general.inf"); }
+QString ProfileFiles::general_file() const {
+    return m_dir + QStringLiteral("general.inf");
+}
 
 ProfileSettings ProfileFiles::read_profile(const QString& profile_number,
                                            QSizeF screen_twips) const {

@@ -15,8 +15,8 @@ const QString profile_prefix = QStringLiteral("settings.");
 
 } // namespace
 
-ProfileSelection::ProfileSelection(ProgramState& state, const SettingsStore& settings,
-                                   DosFs& fs, Desktop& desktop)
+ProfileSelection::ProfileSelection(ProgramState& state, const SettingsStore& settings, DosFs& fs,
+                                   Desktop& desktop)
     : m_state(state), m_settings(settings), m_fs(fs), m_desktop(desktop) {}
 
 QStringList ProfileSelection::load() {

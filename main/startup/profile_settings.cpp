@@ -103,16 +103,18 @@ QByteArray profile_file_bytes(const ProfileSettings& p) {
     lines << p.name;
     for (const QString& flag : p.flags)
         lines << flag;
-    lines << print_form(p.left) << print_form(p.top) << print_form(p.width)
-          << print_form(p.height) << print_form(p.window_state) << p.pane0_view << p.pane1_view
-          << print_form(p.panel_width) << print_form(p.panel2_width) << print_form(p.reserved21)
-          << print_form(p.reserved22) << QStringLiteral("0") << p.second_pane << p.toolbar_shown
-          << QStringLiteral("1") << p.status_bar_shown << p.menu_bar_ticked << p.line29
-          << print_form(p.pane0_sort) << print_form(p.pane1_sort) << QStringLiteral("0");
+    lines << print_form(p.left) << print_form(p.top) << print_form(p.width) << print_form(p.height)
+          << print_form(p.window_state) << p.pane0_view << p.pane1_view << print_form(p.panel_width)
+          << print_form(p.panel2_width) << print_form(p.reserved21) << print_form(p.reserved22)
+          << QStringLiteral("0") << p.second_pane << p.toolbar_shown << QStringLiteral("1")
+          << p.status_bar_shown << p.menu_bar_ticked << p.line29 << print_form(p.pane0_sort)
+          << print_form(p.pane1_sort) << QStringLiteral("0");
     return data_file_bytes(lines);
 }
 
-QString view_line(int list_view) { return list_view == 3 ? QStringLiteral("3") : QStringLiteral("2"); }
+QString view_line(int list_view) {
+    return list_view == 3 ? QStringLiteral("3") : QStringLiteral("2");
+}
 
 NumberValue sort_line(int sort_key) {
     if (sort_key >= 0 && sort_key <= 3)

@@ -10,8 +10,9 @@ TEST(DataFile, PrintFormOfNumbers) {
         NumberValue value;
         const char* text;
     } cases[] = {
-        {1824, " 1824 "}, {-480, "-480 "}, {0, " 0 "},     {std::nullopt, ""},
-        {0.5, " .5 "},    {9446.4, " 9446.4 "}, {15360 * 0.3, " 4608 "},
+        {1824, " 1824 "},        {-480, "-480 "}, {0, " 0 "},
+        {std::nullopt, ""},      {0.5, " .5 "},   {9446.4, " 9446.4 "},
+        {15360 * 0.3, " 4608 "},
     };
     for (const auto& c : cases)
         EXPECT_EQ(print_form(c.value), QString::fromLatin1(c.text));
@@ -69,7 +70,11 @@ TEST(Windows1252, ShiftsWorkOnTheCodePageBytes) {
     EXPECT_EQ(shift_windows1252(QString::fromUtf8("€"), -1), QString(QChar(0x7f)));
     // A byte that would leave the code page is dropped, not wrapped.
     EXPECT_EQ(shift_bytes(QByteArray("\xffz", 2), 1), QByteArray("{"));
-    EXPECT_EQ(shift_bytes(QByteArray("\x00" "a", 2), -1), QByteArray("`"));
+    EXPECT_EQ(shift_bytes(QByteArray("\x00"
+                                     "a",
+                                     2),
+                          -1),
+              QByteArray("`"));
 }
 
 } // namespace zr

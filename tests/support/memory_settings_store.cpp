@@ -3,7 +3,9 @@
 namespace zr::test {
 
 namespace {
-bool same(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool same(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 } // namespace
 
 QString MemorySettingsStore::get(const QString& section, const QString& key,

@@ -30,8 +30,7 @@ template <typename T> std::optional<T> take(std::deque<T>& queue) {
 
 } // namespace
 
-ScriptedDesktop::ScriptedDesktop()
-    : m_now(QDate(2026, 3, 14), QTime(10, 30, 0)) {}
+ScriptedDesktop::ScriptedDesktop() : m_now(QDate(2026, 3, 14), QTime(10, 30, 0)) {}
 
 void ScriptedDesktop::answer_messages(std::initializer_list<MessageAnswer> answers) {
     m_message_answers.insert(m_message_answers.end(), answers);
@@ -83,14 +82,18 @@ std::optional<QString> ScriptedDesktop::save_file(const FileDialogRequest& reque
     return next_file(request);
 }
 
-bool ScriptedDesktop::choose_printer(QPrinter&, bool) { return m_printer_answer; }
+bool ScriptedDesktop::choose_printer(QPrinter&, bool) {
+    return m_printer_answer;
+}
 
 int ScriptedDesktop::show_modal(QWidget& window) {
     ++m_modals;
     return m_modal_handler ? m_modal_handler(window) : 0;
 }
 
-void ScriptedDesktop::set_busy(bool busy) { m_busy += busy ? 1 : -1; }
+void ScriptedDesktop::set_busy(bool busy) {
+    m_busy += busy ? 1 : -1;
+}
 
 void ScriptedDesktop::pump_events() {
     ++m_pumps;

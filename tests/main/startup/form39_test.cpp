@@ -27,7 +27,9 @@ protected:
         m_drives.make_folder("C:\\Zonderel");
         m_drives.settings().put("boot", "dir", "C:\\Zonderel\\");
     }
-    void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void TearDown() override {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 
     void profile(const QString& number, const QByteArray& content) {
         m_drives.make_file("C:\\Zonderel\\settings." + number, content);
@@ -65,8 +67,8 @@ TEST_F(Form39Test, ShowsTwoProfilesAndConfirmsTheDoubleClickedOne) {
     EXPECT_EQ(form->ListView1->currentRow(), 0);
     EXPECT_FALSE(form->ListView1->item(0)->icon().isNull());
 
-    QListWidgetItem* juergen = form->ListView1->findItems(QString::fromUtf8("Jürgen"),
-                                                          Qt::MatchExactly).value(0);
+    QListWidgetItem* juergen =
+        form->ListView1->findItems(QString::fromUtf8("Jürgen"), Qt::MatchExactly).value(0);
     ASSERT_NE(juergen, nullptr);
     const QRect rect = form->ListView1->visualItemRect(juergen);
     QTest::mouseClick(form->ListView1->viewport(), Qt::LeftButton, {}, rect.center());

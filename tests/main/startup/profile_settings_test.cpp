@@ -45,9 +45,37 @@ ProfileSettings saved_profile() {
 
 TEST(ProfileSettings, WritesThirtyTwoLinesInTheirForms) {
     const QByteArray expected = lines({
-        "J\xfcrgen", "0", "0", "1", "0", "0", "0", "0", "0", "0", "1",
-        "-480 ", " 0 ", " 12000 ", " 9000 ", " 2 ", "3", "2", " 6000 ", " 3600 ",
-        " 7680 ", " 4608 ", "0", "Ordner", "0", "1", "1", "1", "kept, \"as it is\"", " 3 ", "",
+        "J\xfcrgen",
+        "0",
+        "0",
+        "1",
+        "0",
+        "0",
+        "0",
+        "0",
+        "0",
+        "0",
+        "1",
+        "-480 ",
+        " 0 ",
+        " 12000 ",
+        " 9000 ",
+        " 2 ",
+        "3",
+        "2",
+        " 6000 ",
+        " 3600 ",
+        " 7680 ",
+        " 4608 ",
+        "0",
+        "Ordner",
+        "0",
+        "1",
+        "1",
+        "1",
+        "kept, \"as it is\"",
+        " 3 ",
+        "",
         "0",
     });
     EXPECT_EQ(profile_file_bytes(saved_profile()), expected);
@@ -94,9 +122,9 @@ TEST(ProfileSettings, ANameLineAloneOrAnEmptySecondLineMakesANewProfile) {
         EXPECT_EQ(p.pane1_sort, std::nullopt);
     }
     EXPECT_TRUE(is_new_profile(QByteArray()));
-    EXPECT_EQ(profile_file_bytes(read_profile_settings(lines({"Gast"}), screen_1024x768))
-                  .count("\r\n"),
-              32);
+    EXPECT_EQ(
+        profile_file_bytes(read_profile_settings(lines({"Gast"}), screen_1024x768)).count("\r\n"),
+        32);
 }
 
 TEST(ProfileSettings, AShortOrGarbledFileLeavesTheRestAsItWas) {
