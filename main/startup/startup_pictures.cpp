@@ -53,4 +53,27 @@ QPixmap profile_window_picture() {
     return pixmap;
 }
 
+QPixmap about_picture() {
+    QPixmap pixmap(96, 96);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Two panes side by side, the product's sign.
+    const QColor frame(40, 70, 120);
+    p.setPen(QPen(frame, 2));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRoundedRect(QRectF(6, 14, 84, 68), 6, 6);
+    p.setBrush(QColor(50, 105, 50));
+    p.drawRect(QRectF(6, 14, 84, 12));
+    p.setPen(Qt::NoPen);
+    for (int row = 0; row < 5; ++row) {
+        p.setBrush(row % 2 ? QColor(200, 215, 235) : QColor(225, 235, 245));
+        p.drawRect(QRectF(12, 32 + row * 9, 34, 7));
+        p.drawRect(QRectF(52, 32 + row * 9, 34, 7));
+    }
+    p.setPen(QPen(frame, 2));
+    p.drawLine(QPointF(48, 28), QPointF(48, 80));
+    return pixmap;
+}
+
 } // namespace zr

@@ -9,5 +9,7 @@ namespace zr {
 QIcon profile_item_icon();
 // The decoration at the side of the profile window.
 QPixmap profile_window_picture();
+// The product picture of the about box.
+QPixmap about_picture();
 
 } // namespace zr
