@@ -11,12 +11,14 @@ enum class ErrorCode : int {
     device_io = 57,
     file_exists = 58,
     disk_full = 61,
+    input_past_end = 62,
     bad_drive = 68,
     permission_denied = 70,
     disk_not_ready = 71,
     rename_across_disks = 74,
     path_access = 75,
     path_not_found = 76,
+    bad_file_format = 321,
 };
 
 // The system's error number for a host errno value; path_access for anything unlisted.

@@ -1,8 +1,11 @@
 #include "folder_listing.h"
 
+#include "main/panes/entry_classification.h"
 #include "main/panes/free_space_query.h"
 #include "main/panes/listing_target.h"
 #include "main/panes/pane_item.h"
+#include "main/panes/registered_types.h"
+#include "main/panes/type_store.h"
 #include "main/startup/form8.h"
 #include "main/startup/program_state.h"
 
@@ -32,10 +35,10 @@ QString listing_title(const QString& folder) {
     return name.isEmpty() ? QStringLiteral("Zonderel") : name + QStringLiteral(" - Zonderel");
 }
 
-QString listing_status(qint64 total_bytes, int files, int folders, const QString& free_space) {
+QString listing_status(qint64 total_bytes, int files, int folders, double free_megabytes) {
     return dotted_number(total_bytes) + QStringLiteral(" Bytes in ") + QString::number(files) +
            QStringLiteral(" Dateien, ") + QString::number(folders) + QStringLiteral(" Ordner, ") +
-           QLatin1Char(' ') + free_space + QStringLiteral(" MB frei");
+           FreeSpaceQuery::status_text(free_megabytes);
 }
 
 FolderListing::FolderListing(ProgramState& state, DosFs& fs, Desktop& desktop, Form8& data,
@@ -45,7 +48,7 @@ FolderListing::FolderListing(ProgramState& state, DosFs& fs, Desktop& desktop, F
 
 void FolderListing::list_folder() {
     m_desktop.set_busy(true);
-    const FileTypes types = FileTypes::load(m_fs, m_state.program_dir);
+    const RegisteredTypes types = TypeStore(m_fs, m_state.program_dir).load_table();
     m_target.set_listing_menu_states();
     const int pane = m_state.active_pane;
     m_target.set_pane_items(pane, {});
@@ -70,7 +73,7 @@ void FolderListing::list_folder() {
     m_target.set_pane_caption(pane, m_state.pane_folder.at(static_cast<std::size_t>(pane)));
     m_desktop.set_busy(false);
 
-    const QString free_space = m_free_space.ask(folder.at(0));
+    const double free_space = m_free_space.ask(m_state.pane_folder.at(static_cast<std::size_t>(pane)));
     m_target.set_status_text(listing_status(total_bytes, file_count, folders, free_space));
     m_state.listing_busy = 0;
 }
@@ -107,7 +110,7 @@ QList<PaneItem> FolderListing::folder_items() {
     return items;
 }
 
-QList<PaneItem> FolderListing::file_items(const FileTypes& types, qint64& total_bytes) {
+QList<PaneItem> FolderListing::file_items(const RegisteredTypes& types, qint64& total_bytes) {
     SortedList& names = m_data.List1;
     names.clear();
     const bool all = m_state.profile_flag(3) == QLatin1String("1");
@@ -123,7 +126,7 @@ QList<PaneItem> FolderListing::file_items(const FileTypes& types, qint64& total_
     for (const QString& name : names.items()) {
         const DirEntry& entry = m_entries[name];
         total_bytes += entry.size;
-        const FileClass kind = types.classify(name);
+        const EntryClassification kind = classify_entry(name, types);
         items.append({name, dotted_number(entry.size), kind.description,
                       date_time_text(entry.modified), kind.image_key});
     }

@@ -11,9 +11,9 @@ namespace zr {
 class Desktop;
 class DosFs;
 class Form8;
-class FileTypes;
 class FreeSpaceQuery;
 class ListingTarget;
+class RegisteredTypes;
 struct PaneItem;
 struct ProgramState;
 
@@ -21,7 +21,7 @@ struct ProgramState;
 // "Zonderel" for a drive root.
 QString listing_title(const QString& folder);
 // The status line after a listing.
-QString listing_status(qint64 total_bytes, int files, int folders, const QString& free_space);
+QString listing_status(qint64 total_bytes, int files, int folders, double free_megabytes);
 
 // list_folder: reads the folder that navigate_target names into the active pane, with the
 // pane's folder label, the window title, the status line and the folder list Ordner.
@@ -34,7 +34,7 @@ public:
 
 private:
     QList<PaneItem> folder_items();
-    QList<PaneItem> file_items(const FileTypes& types, qint64& total_bytes);
+    QList<PaneItem> file_items(const RegisteredTypes& types, qint64& total_bytes);
 
     ProgramState& m_state;
     DosFs& m_fs;
