@@ -1,5 +1,6 @@
 #include "main/startup/main_program.h"
 
+#include "common/battery_source.h"
 #include "common/dos_fs_launch_environment.h"
 #include "common/german_translations.h"
 #include "common/ini_settings_store.h"
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
     zr::QtDesktop desktop(fs);
     zr::Services services{settings, fs, launcher, desktop};
 
-    zr::MainProgram program(services);
+    zr::SysfsBatterySource battery;
+    zr::MainProgram program(services, battery);
     QObject::connect(&program, &zr::MainProgram::quit_requested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     program.start();

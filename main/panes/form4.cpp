@@ -16,7 +16,7 @@ constexpr int twips_per_pixel = 15;
 // The column widths of a pane in twips: name, size, type, date.
 constexpr int column_twips[] = {3704, 1587, 2540, 2540};
 
-QWidget* make_pane(QWidget* parent, QLabel*& caption, QTreeView*& list, PaneModel& model,
+QWidget* make_pane(QWidget* parent, QLabel*& caption, QTreeView*& list, PaneIconModel& model,
                    int index) {
     auto* pane = new QWidget(parent);
     caption = new QLabel(pane);
@@ -49,10 +49,12 @@ QWidget* make_pane(QWidget* parent, QLabel*& caption, QTreeView*& list, PaneMode
 Form4::Form4(QWidget* parent) : QMainWindow(parent), Label4(new QLabel(this)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Zonderel"));
+    for (std::size_t pane = 0; pane < 2; ++pane)
+        pane_views[pane].setSourceModel(&pane_models[pane]);
     auto* splitter = new QSplitter(this);
     // Pane 1 sits to the left of pane 0.
-    QWidget* pane1 = make_pane(splitter, Label12[1], ListView1[1], pane_models[1], 1);
-    QWidget* pane0 = make_pane(splitter, Label12[0], ListView1[0], pane_models[0], 0);
+    QWidget* pane1 = make_pane(splitter, Label12[1], ListView1[1], pane_views[1], 1);
+    QWidget* pane0 = make_pane(splitter, Label12[0], ListView1[0], pane_views[0], 0);
     splitter->addWidget(pane1);
     splitter->addWidget(pane0);
     setCentralWidget(splitter);
@@ -73,8 +75,12 @@ void Form4::set_pane_caption(int pane, const QString& text) {
     Label12.at(static_cast<std::size_t>(pane))->setText(text);
 }
 
-void Form4::set_window_title(const QString& title) { setWindowTitle(title); }
+void Form4::set_window_title(const QString& title) {
+    setWindowTitle(title);
+}
 
-void Form4::set_status_text(const QString& text) { Label4->setText(text); }
+void Form4::set_status_text(const QString& text) {
+    Label4->setText(text);
+}
 
 } // namespace zr

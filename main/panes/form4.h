@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/panes/listing_target.h"
+#include "main/panes/pane_icon_model.h"
 #include "main/panes/pane_model.h"
 
 #include <QMainWindow>
@@ -20,6 +21,7 @@ public:
     explicit Form4(QWidget* parent = nullptr);
 
     std::array<PaneModel, 2> pane_models;
+    std::array<PaneIconModel, 2> pane_views;
     std::array<QTreeView*, 2> ListView1{};
     std::array<QLabel*, 2> Label12{};
     QLabel* Label4;

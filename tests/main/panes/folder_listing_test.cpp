@@ -4,11 +4,11 @@
 #include "main/startup/form8.h"
 #include "main/startup/program_state.h"
 
+#include "tests/support/fixed_battery.h"
 #include "tests/support/recording_launcher.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_drives.h"
 
-#include "common/battery_source.h"
 #include "common/file_attributes.h"
 #include "common/linux_dos_fs.h"
 
@@ -17,11 +17,6 @@
 namespace zr {
 
 namespace {
-
-class NoBattery final : public BatterySource {
-public:
-    int charge_percent() const override { return no_battery_reading; }
-};
 
 class RecordingTarget final : public ListingTarget {
 public:
@@ -69,14 +64,13 @@ protected:
         m_state.navigate_target = target;
         m_state.active_pane = pane;
         m_state.listing_busy = 1;
-        FolderListing(m_state, m_drives.fs(), m_desktop, m_data, m_query, m_target)
-            .list_folder();
+        FolderListing(m_state, m_drives.fs(), m_desktop, m_data, m_query, m_target).list_folder();
     }
 
     test::TempDrives m_drives{"CD"};
     test::ScriptedDesktop m_desktop;
     test::RecordingLauncher m_launcher;
-    NoBattery m_battery;
+    test::FixedBattery m_battery;
     ProgramState m_state;
     Form8 m_data{m_drives.fs(), m_battery, m_desktop};
     FreeSpaceQuery m_query{m_drives.fs(), m_launcher, m_desktop, "C:\\Prog\\"};
@@ -88,7 +82,8 @@ protected:
 TEST_F(FolderListingTest, ADriveRootListsFoldersFirstWithoutDotDot) {
     m_drives.make_folder("D:\\beta");
     m_drives.make_folder("D:\\Alpha");
-    m_drives.make_file({.path = "D:\\zeta.txt", .size = 1000,
+    m_drives.make_file({.path = "D:\\zeta.txt",
+                        .size = 1000,
                         .modified = QDateTime(QDate(2000, 12, 24), QTime(18, 30, 12))});
     m_drives.make_file({.path = "D:\\a.bin", .size = 999});
     list("D:\\");
@@ -204,7 +199,8 @@ TEST_F(FolderListingTest, ATargetThatCannotBeEnteredListsTheFolderBefore) {
 TEST(ListingTexts, TitleAndStatusLine) {
     EXPECT_EQ(listing_title("C:\\Texte\\Briefe"), "Briefe - Zonderel");
     EXPECT_EQ(listing_title("C:\\"), "Zonderel");
-    EXPECT_EQ(listing_status(1234567, 12, 3, 850), "1.234.567 Bytes in 12 Dateien, 3 Ordner,  850 MB frei");
+    EXPECT_EQ(listing_status(1234567, 12, 3, 850),
+              "1.234.567 Bytes in 12 Dateien, 3 Ordner,  850 MB frei");
 }
 
 } // namespace zr

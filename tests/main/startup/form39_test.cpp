@@ -2,6 +2,7 @@
 #include "main/startup/form39.h"
 #include "main/startup/main_program.h"
 
+#include "tests/support/fixed_battery.h"
 #include "tests/support/recording_launcher.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_drives.h"
@@ -42,6 +43,7 @@ protected:
     test::TempDrives m_drives{"C"};
     test::RecordingLauncher m_launcher;
     test::ScriptedDesktop m_desktop;
+    test::FixedBattery m_battery;
 };
 
 } // namespace
@@ -50,7 +52,7 @@ TEST_F(Form39Test, ShowsTwoProfilesAndConfirmsTheDoubleClickedOne) {
     profile("1", "Anna\r\n0\r\n");
     profile("2", QString::fromUtf8("Jürgen\r\n0\r\n").toLatin1());
     Services s = services();
-    MainProgram program(s);
+    MainProgram program(s, m_battery);
     program.start();
 
     Form39* form = program.profile_window();
@@ -86,14 +88,14 @@ TEST_F(Form39Test, OkTakesTheCurrentItemAndBeendenEndsWithoutAMainWindow) {
     profile("2", "Bernd\r\n0\r\n");
     Services s = services();
     {
-        MainProgram program(s);
+        MainProgram program(s, m_battery);
         program.start();
         const QString first = program.profile_window()->ListView1->item(0)->text();
         QTest::mouseClick(program.profile_window()->Command1, Qt::LeftButton);
         EXPECT_EQ(program.state().profile_name, first);
         EXPECT_EQ(program.state().profile_number, first == "Anna" ? "1" : "2");
     }
-    MainProgram program(s);
+    MainProgram program(s, m_battery);
     QSignalSpy quit(&program, &MainProgram::quit_requested);
     program.start();
     QTest::mouseClick(program.profile_window()->Command2, Qt::LeftButton);
@@ -107,7 +109,7 @@ TEST_F(Form39Test, WithFewerThanTwoProfilesTheWindowIsNeverShown) {
         if (with_one)
             profile("7", "Einzig\r\n");
         Services s = services();
-        MainProgram program(s);
+        MainProgram program(s, m_battery);
         program.start();
         EXPECT_FALSE(program.profile_window()->isVisible());
         ASSERT_NE(program.main_window(), nullptr);

@@ -1,9 +1,9 @@
 #include "main/startup/form8.h"
 
+#include "tests/support/fixed_battery.h"
 #include "tests/support/scripted_desktop.h"
 #include "tests/support/temp_drives.h"
 
-#include "common/battery_source.h"
 #include "common/linux_dos_fs.h"
 
 #include <QSignalSpy>
@@ -11,21 +11,11 @@
 
 namespace zr {
 
-namespace {
-
-class FixedBattery final : public BatterySource {
-public:
-    int charge = no_battery_reading;
-    int charge_percent() const override { return charge; }
-};
-
-} // namespace
-
 TEST(Form8, ListsTheDrivesWithTheirLabels) {
     test::TempDrives drives("C");
     drives.add_drive('D', {DriveType::removable, "STICK", "/dev/sdz1"});
     drives.add_drive('E', {DriveType::cdrom, "", ""});
-    FixedBattery battery;
+    test::FixedBattery battery;
     test::ScriptedDesktop desktop;
     const Form8 form(drives.fs(), battery, desktop);
     ASSERT_EQ(form.Drive1.size(), 3);
@@ -37,7 +27,7 @@ TEST(Form8, ListsTheDrivesWithTheirLabels) {
 
 TEST(Form8, ReportsTheBatteryAndTheWorkArea) {
     test::TempDrives drives("C");
-    FixedBattery battery;
+    test::FixedBattery battery;
     test::ScriptedDesktop desktop;
     desktop.set_screen({1280, 800}, {0, 0, 1280, 770});
     const Form8 form(drives.fs(), battery, desktop);
@@ -49,7 +39,7 @@ TEST(Form8, ReportsTheBatteryAndTheWorkArea) {
 
 TEST(Form8, TheScreenWidthWatchLaysOutOnTheFirstTickAndOnEveryChange) {
     test::TempDrives drives("C");
-    FixedBattery battery;
+    test::FixedBattery battery;
     test::ScriptedDesktop desktop;
     Form8 form(drives.fs(), battery, desktop);
     EXPECT_EQ(form.Timer2.interval(), 1000);
