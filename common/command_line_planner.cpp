@@ -107,14 +107,24 @@ Result<LaunchPlan> CommandLinePlanner::plan_program(const QString& word,
     const std::optional<QString> program = m_resolver.resolve(word);
     if (!program)
         return ErrorCode::file_not_found;
+    if (!is_own_program(dos_base_name(word)))
+        return LaunchPlan{*program, host_arguments(rest), m_environment.current_folder()};
     QStringList arguments;
-    if (is_own_program(dos_base_name(word))) {
-        if (!rest.isEmpty())
-            arguments << rest;
-    } else {
-        arguments = host_arguments(rest);
+    if (!rest.isEmpty())
+        arguments << rest;
+    return LaunchPlan{*program, arguments, own_program_folder(word)};
+}
+
+// Our programs take the folder they start in as the program directory when the settings name
+// none, so they start in the folder the line names them in.
+QString CommandLinePlanner::own_program_folder(const QString& word) const {
+    if (is_drive_path(word)) {
+        const QString dos_folder = word.left(word.lastIndexOf(u'\\') + 1);
+        if (const std::optional<QString> folder = m_environment.to_host(dos_folder))
+            if (m_environment.exists(*folder))
+                return *folder;
     }
-    return LaunchPlan{*program, arguments, m_environment.current_folder()};
+    return m_environment.current_folder();
 }
 
 QStringList CommandLinePlanner::host_arguments(const QString& rest) const {

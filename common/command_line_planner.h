@@ -33,6 +33,7 @@ private:
     Result<LaunchPlan> plan_command_interpreter(const QString& rest) const;
     Result<LaunchPlan> plan_explorer(const QString& rest) const;
     Result<LaunchPlan> plan_program(const QString& word, const QString& rest) const;
+    QString own_program_folder(const QString& word) const;
     QStringList host_arguments(const QString& rest) const;
     QString host_argument(const QString& word) const;
 

@@ -37,6 +37,18 @@ TEST(DosFsLaunchEnvironment, PlansLinesOverTheRealDriveLayer) {
     ASSERT_TRUE(listed);
     EXPECT_EQ(listed->arguments, QStringList{drives.host("C:\\Arbeit\\-rf")});
     EXPECT_EQ(listed->working_directory, drives.host("C:\\Arbeit"));
+
+    // Our own programs start in the folder the line names them in, which is where they look
+    // for the program directory.
+    drives.make_folder("C:\\Prog");
+    drives.make_file("C:\\Prog\\zrtask", "");
+    ASSERT_TRUE(QFile::setPermissions(drives.host("C:\\Prog\\zrtask"),
+                                      QFile::ReadOwner | QFile::ExeOwner));
+    const Result<LaunchPlan> task = planner.plan("C:\\Prog\\zrtask.exe c");
+    ASSERT_TRUE(task);
+    EXPECT_EQ(task->program, drives.host("C:\\Prog\\zrtask"));
+    EXPECT_EQ(task->arguments, QStringList{"c"});
+    EXPECT_EQ(task->working_directory, drives.host("C:\\Prog"));
 }
 
 TEST(DosFsLaunchEnvironment, TellsProgramsFromOtherFiles) {
