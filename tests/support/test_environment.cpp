@@ -1,6 +1,7 @@
 #include "test_environment.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -13,6 +14,8 @@ void prepare_test_environment() {
     const QByteArray base = root.path().toUtf8();
     QDir().mkpath(root.path() + QStringLiteral("/config"));
     QDir().mkpath(root.path() + QStringLiteral("/runtime"));
+    QFile::setPermissions(root.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir().mkpath(root.path() + QStringLiteral("/data"));
     setenv("XDG_CONFIG_HOME", (base + "/config").constData(), 1);
     setenv("XDG_RUNTIME_DIR", (base + "/runtime").constData(), 1);
