@@ -13,6 +13,7 @@
 #include "common/display_text.h"
 #include "common/dos_fs.h"
 #include "common/file_attributes.h"
+#include "common/program_directory.h"
 
 namespace zr {
 
@@ -20,12 +21,8 @@ namespace {
 
 const QString dot_dot = QStringLiteral("..");
 
-bool is_drive_root(const QString& folder) { return folder.size() == 3; }
-
-QString with_backslash(QString folder) {
-    if (!folder.endsWith(QLatin1Char('\\')))
-        folder += QLatin1Char('\\');
-    return folder;
+bool is_drive_root(const QString& folder) {
+    return folder.size() == 3;
 }
 
 } // namespace
@@ -68,14 +65,22 @@ void FolderListing::list_folder() {
     m_target.set_pane_items(pane, std::move(items));
 
     const QString folder = m_fs.current_directory();
-    m_state.pane_folder.at(static_cast<std::size_t>(pane)) = with_backslash(folder);
+    QString& pane_folder = m_state.pane_folder.at(static_cast<std::size_t>(pane));
+    pane_folder = with_trailing_backslash(folder);
     m_target.set_window_title(listing_title(folder));
-    m_target.set_pane_caption(pane, m_state.pane_folder.at(static_cast<std::size_t>(pane)));
+    m_target.set_pane_caption(pane, pane_folder);
     m_desktop.set_busy(false);
 
-    const double free_space = m_free_space.ask(m_state.pane_folder.at(static_cast<std::size_t>(pane)));
+    const double free_space = m_free_space.ask(pane_folder);
     m_target.set_status_text(listing_status(total_bytes, file_count, folders, free_space));
     m_state.listing_busy = 0;
+}
+
+// Hidden and system entries are listed only when the profile asks for them.
+std::uint32_t FolderListing::hidden_mask() const {
+    return m_state.profile_flag(3) == QLatin1String("1")
+               ? attr::hidden | attr::system | attr::read_only
+               : 0;
 }
 
 QList<PaneItem> FolderListing::folder_items() {
@@ -85,9 +90,7 @@ QList<PaneItem> FolderListing::folder_items() {
     if (!is_drive_root(folder))
         names.add(dot_dot);
 
-    const bool all = m_state.profile_flag(3) == QLatin1String("1");
-    const std::uint32_t mask =
-        attr::directory | (all ? attr::hidden | attr::system | attr::read_only : 0);
+    const std::uint32_t mask = attr::directory | hidden_mask();
     const Result<QList<DirEntry>> entries = m_fs.enumerate(QStringLiteral("*.*"), mask);
     for (const DirEntry& entry : entries.value_or({})) {
         // Only a folder that can be entered is listed as one.
@@ -102,9 +105,12 @@ QList<PaneItem> FolderListing::folder_items() {
     QList<PaneItem> items;
     items.reserve(names.count());
     for (const QString& name : names.items()) {
-        const QDateTime modified = name == dot_dot ? m_fs.modified(dot_dot).value_or({})
-                                                   : m_entries.value(name).modified;
-        items.append({name, {}, QStringLiteral(" Ordner"), date_time_text(modified),
+        const QDateTime modified =
+            name == dot_dot ? m_fs.modified(dot_dot).value_or({}) : m_entries.value(name).modified;
+        items.append({name,
+                      {},
+                      QStringLiteral(" Ordner"),
+                      date_time_text(modified),
                       QStringLiteral("Ordner")});
     }
     return items;
@@ -113,9 +119,7 @@ QList<PaneItem> FolderListing::folder_items() {
 QList<PaneItem> FolderListing::file_items(const RegisteredTypes& types, qint64& total_bytes) {
     SortedList& names = m_data.List1;
     names.clear();
-    const bool all = m_state.profile_flag(3) == QLatin1String("1");
-    const std::uint32_t mask = all ? attr::hidden | attr::system | attr::read_only : 0;
-    const Result<QList<DirEntry>> entries = m_fs.enumerate(QStringLiteral("*.*"), mask);
+    const Result<QList<DirEntry>> entries = m_fs.enumerate(QStringLiteral("*.*"), hidden_mask());
     for (const DirEntry& entry : entries.value_or({})) {
         names.add(entry.name);
         m_entries.insert(entry.name, entry);

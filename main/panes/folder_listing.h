@@ -33,6 +33,7 @@ public:
     void list_folder();
 
 private:
+    std::uint32_t hidden_mask() const;
     QList<PaneItem> folder_items();
     QList<PaneItem> file_items(const RegisteredTypes& types, qint64& total_bytes);
 
